@@ -1,0 +1,20 @@
+#pragma once
+// SIGINT, SIGTERM and SIGHUP stop the run cleanly. The handler only records
+// the signal; the streams look at it at every record boundary and while
+// waiting for input, and end the run through the one failure path.
+
+#include <signal.h>
+
+// Installs the handlers (without SA_RESTART, so a blocked read or write
+// returns EINTR) and ignores SIGPIPE, so a vanished reader is reported as a
+// write error instead of killing the process.
+void installInterruptHandlers();
+
+// The signal that arrived, or 0.
+int pendingInterrupt();
+
+// Throws RunFailure interrupted if a signal has arrived.
+void stopIfInterrupted();
+
+// The set of the three signals, for blocking them around a wait.
+const sigset_t& interruptSignals();
