@@ -57,7 +57,7 @@ std::string diagnosticLine(const RunFailure& failure, std::string_view reportNam
     std::string what;
     switch (failure.kind) {
     case RunFailure::Kind::badValue: what = "bad value " + quotedForDiagnostic(failure.detail) + " in an answer"; break;
-    case RunFailure::Kind::endOfInput: what = "end of input while an answer was awaited"; break;
+    case RunFailure::Kind::endOfInput: what = "end of input"; break;
     case RunFailure::Kind::system: what = failure.detail + ": " + std::strerror(failure.number); break;
     case RunFailure::Kind::interrupted: break;
     }
