@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "support/run_binary.hpp"
 
@@ -37,34 +38,25 @@ std::string expectedPath(const std::string& dir, const std::string& name) {
     return fileExists(specific) ? specific : dir + "/" + name;
 }
 
+// Records this build's output as the expectation, keeping one shared file
+// where both builds agree and a file of each build's own where they differ.
 void record(const std::string& dir, const std::string& name, const std::string* actual) {
     const std::string shared = dir + "/" + name, mine = shared + "." + kBuildName;
     const std::string other = shared + "." + (kBuildName == "vector" ? "x87" : "vector");
-    auto sameAs = [&](const std::string& path) { return actual && fileExists(path) && readFile(path) == *actual; };
-    if (!actual && fileExists(shared)) {  // only the other build keeps it
-        if (fileExists(other)) {
-            std::remove(shared.c_str());
-        } else {
-            std::rename(shared.c_str(), other.c_str());
-        }
-        std::remove(mine.c_str());
+    std::optional<std::string> theirs;  // what the other build expects now
+    if (fileExists(other)) {
+        theirs = readFile(other);
+    } else if (fileExists(shared)) {
+        theirs = readFile(shared);
+    }
+    for (const std::string& path : {shared, mine, other}) std::remove(path.c_str());
+    const bool agree = actual ? theirs == *actual : !theirs;
+    if (agree) {
+        if (actual) writeFile(shared, *actual);
         return;
     }
-    if (sameAs(shared) || !actual) {
-        std::remove(mine.c_str());
-        return;
-    }
-    if (sameAs(other) && !fileExists(shared)) {  // both builds agree: one shared file
-        writeFile(shared, *actual);
-        std::remove(other.c_str());
-        std::remove(mine.c_str());
-        return;
-    }
-    if (actual) {
-        writeFile(mine, *actual);
-    } else {
-        std::remove(mine.c_str());
-    }
+    if (theirs) writeFile(other, *theirs);
+    if (actual) writeFile(mine, *actual);
 }
 
 std::vector<std::string> sessionNames() {
