@@ -199,6 +199,10 @@ TEST(RenderFixed, NegativeThatRoundsToZeroShowsNoMinus) {
         {fromBits(0x8000'0001u), 10, 4, "    0.0000"},  // smallest subnormal
         {-0.0f, 5, 4, ".0000"},
         {-0.00005000000237487256526947021484375f, 7, 4, "-0.0001"},
+        // at 9 decimals: the scaled value is shifted right by 45 bits
+        {-6e-10f, 12, 9, "-0.000000001"},  // -5.99999994133...e-10
+        {-5e-10f, 12, 9, " 0.000000000"},  // -4.99999985859...e-10: below the tie
+        {6e-10f, 12, 9, " 0.000000001"},
     });
 }
 
