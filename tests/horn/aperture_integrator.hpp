@@ -46,9 +46,10 @@ inline constexpr int kNodes = 64;
 inline constexpr double kHalfPower = 0.5;
 inline constexpr double kTenthPower = 0.1;
 
-// Scan step in u for the first crossing of a level. Up to S = 0.8 the main
-// lobes fall monotonically, their flat shoulders included, so a step far
-// below the lobe width cannot step over a crossing and back.
+// Scan step in u for the first crossing of a level. Up to S = 0.66 the main
+// lobes fall monotonically to the 10 dB point. Above, the E-plane lobe dips
+// and rises again, but the dips are a unit of u wide and stay above 0.72 of
+// the on-axis power up to S = 0.8: no step crosses a level and back.
 inline constexpr double kScanStep = 0.01;
 // The crossing is bisected to this width in u.
 inline constexpr double kCrossingTolerance = 1e-12;
