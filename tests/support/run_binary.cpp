@@ -8,6 +8,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,39 +59,119 @@ std::vector<std::string> directoryEntries(const std::string& path) {
     return names;
 }
 
-Outcome invoke(const Invocation& request) {
-    TempDir scratch;
-    const std::string inputPath = scratch.file("stdin"), outputPath = scratch.file("stdout"),
-                      errorPath = scratch.file("stderr");
-    writeFile(inputPath, request.input);
+namespace {
 
+// In the child: standard input from `inputFd`, output as requested, errors
+// to a file; then the binary, or exit 120-122 if that cannot be arranged.
+[[noreturn]] void startChild(const Invocation& request, int inputFd, int pipeWriteEnd, const TempDir& scratch) {
+    auto redirect = [](const std::string& path, int flags, int target) {
+        const int fd = ::open(path.c_str(), flags, 0600);
+        if (fd < 0 || ::dup2(fd, target) < 0) ::_exit(120);
+        ::close(fd);
+    };
+    if (::dup2(inputFd, 0) < 0) ::_exit(120);
+    switch (request.output) {
+    case Invocation::Output::captured: redirect(scratch.file("stdout"), O_WRONLY | O_CREAT | O_TRUNC, 1); break;
+    case Invocation::Output::devFull: redirect("/dev/full", O_WRONLY, 1); break;
+    case Invocation::Output::devNull: redirect("/dev/null", O_WRONLY, 1); break;
+    case Invocation::Output::closed: ::close(1); break;
+    case Invocation::Output::brokenPipe: ::dup2(pipeWriteEnd, 1); break;
+    }
+    redirect(scratch.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC, 2);
+    for (int fd = 3; fd < 64; ++fd) ::close(fd);
+    // The test runner may ignore SIGPIPE; the program must not inherit that.
+    ::signal(SIGPIPE, SIG_DFL);
+    constexpr uid_t kNobody = 65534;
+    if (request.unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(123);
+    if (!request.directory.empty() && ::chdir(request.directory.c_str()) != 0) ::_exit(121);
+    ::execl(request.binary.c_str(), request.binary.c_str(), static_cast<char*>(nullptr));
+    ::_exit(122);
+}
+
+pid_t spawn(const Invocation& request, int inputFd, const TempDir& scratch) {
+    int outputPipe[2] = {-1, -1};
+    if (request.output == Invocation::Output::brokenPipe && ::pipe(outputPipe) != 0)
+        throw std::runtime_error("pipe failed");
     const pid_t child = ::fork();
     if (child < 0) throw std::runtime_error("fork failed");
-    if (child == 0) {
-        auto redirect = [](const std::string& path, int flags, int target) {
-            const int fd = ::open(path.c_str(), flags, 0600);
-            if (fd < 0 || ::dup2(fd, target) < 0) ::_exit(120);
-            ::close(fd);
-        };
-        redirect(inputPath, O_RDONLY, 0);
-        switch (request.output) {
-        case Invocation::Output::captured: redirect(outputPath, O_WRONLY | O_CREAT | O_TRUNC, 1); break;
-        case Invocation::Output::devFull: redirect("/dev/full", O_WRONLY, 1); break;
-        case Invocation::Output::devNull: redirect("/dev/null", O_WRONLY, 1); break;
-        case Invocation::Output::closed: ::close(1); break;
-        }
-        redirect(errorPath, O_WRONLY | O_CREAT | O_TRUNC, 2);
-        if (!request.directory.empty() && ::chdir(request.directory.c_str()) != 0) ::_exit(121);
-        ::execl(request.binary.c_str(), request.binary.c_str(), static_cast<char*>(nullptr));
-        ::_exit(122);
+    if (child == 0) startChild(request, inputFd, outputPipe[1], scratch);
+    if (outputPipe[0] >= 0) {  // the reader is gone before the first write
+        ::close(outputPipe[0]);
+        ::close(outputPipe[1]);
     }
+    return child;
+}
+
+Outcome collect(pid_t child, const TempDir& scratch) {
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    struct rusage usage = {};
+    while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     Outcome outcome;
     if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);
-    outcome.console = readFile(outputPath);
-    outcome.diagnostics = readFile(errorPath);
+    outcome.peakKiB = usage.ru_maxrss;
+    outcome.console = readFile(scratch.file("stdout"));
+    outcome.diagnostics = readFile(scratch.file("stderr"));
+    return outcome;
+}
+
+}  // namespace
+
+Outcome invoke(const Invocation& request) {
+    TempDir scratch;
+    writeFile(scratch.file("stdin"), request.input);
+    const int input = ::open(scratch.file("stdin").c_str(), O_RDONLY);
+    const pid_t child = spawn(request, input, scratch);
+    ::close(input);
+    return collect(child, scratch);
+}
+
+RunningVelmor::RunningVelmor(const Invocation& request) {
+    ::signal(SIGPIPE, SIG_IGN);  // typing to a program that has ended
+    int inputPipe[2];
+    if (::pipe(inputPipe) != 0) throw std::runtime_error("pipe failed");
+    pid_ = spawn(request, inputPipe[0], scratch_);
+    ::close(inputPipe[0]);
+    input_ = inputPipe[1];
+}
+
+RunningVelmor::~RunningVelmor() {
+    endInput();
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+void RunningVelmor::type(const std::string& text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(input_, text.data() + done, text.size() - done);
+        if (n <= 0) return;  // the program has stopped reading
+        done += std::size_t(n);
+    }
+}
+
+void RunningVelmor::endInput() {
+    if (input_ >= 0) ::close(input_);
+    input_ = -1;
+}
+
+void RunningVelmor::sendSignal(int signal) { ::kill(pid_, signal); }
+
+bool RunningVelmor::waitForConsoleEnding(const std::string& text) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        const std::string console = readFile(scratch_.file("stdout"));
+        if (console.size() >= text.size() && console.compare(console.size() - text.size(), text.size(), text) == 0)
+            return true;
+        ::usleep(10 * 1000);
+    }
+    return false;
+}
+
+Outcome RunningVelmor::finish() {
+    endInput();
+    const Outcome outcome = collect(pid_, scratch_);
+    pid_ = -1;
     return outcome;
 }

@@ -23,9 +23,18 @@ private:
 
 struct Invocation {
     std::string binary = VELMOR_BINARY;
-    std::string input;      // the bytes on standard input
+    std::string input;      // standard input, from a file (see RunningVelmor)
     std::string directory;  // working directory
-    enum class Output { captured, devFull, devNull, closed } output = Output::captured;
+    enum class Output {
+        captured,    // a file the test reads afterwards
+        devFull,     // every write fails with ENOSPC
+        devNull,
+        closed,      // descriptor 1 closed
+        brokenPipe,  // a pipe whose reader has already gone
+    } output = Output::captured;
+    // Run as an unprivileged user when the test runs as root, for whom
+    // permission bits do not hold.
+    bool unprivileged = false;
 };
 
 struct Outcome {
@@ -33,9 +42,33 @@ struct Outcome {
     std::string diagnostics;  // standard error
     int exitCode = -1;        // low byte of the exit status, or -1
     int signal = 0;           // the signal that killed it, or 0
+    long peakKiB = 0;         // peak resident memory
 };
 
+// Runs to the end with the invocation's input on standard input.
 Outcome invoke(const Invocation& invocation);
+
+// A run in progress whose standard input is a pipe the test types into.
+class RunningVelmor {
+public:
+    explicit RunningVelmor(const Invocation& invocation);
+    ~RunningVelmor();
+    RunningVelmor(const RunningVelmor&) = delete;
+    RunningVelmor& operator=(const RunningVelmor&) = delete;
+
+    void type(const std::string& text);
+    void endInput();
+    void sendSignal(int signal);
+    // Waits until the captured console output ends with `text`; false if it
+    // has not after a few seconds.
+    bool waitForConsoleEnding(const std::string& text);
+    Outcome finish();
+
+private:
+    TempDir scratch_;
+    int pid_ = -1;
+    int input_ = -1;
+};
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
