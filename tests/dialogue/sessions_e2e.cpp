@@ -101,7 +101,9 @@ TEST_P(Session, ConsoleReportDiagnosticAndStatusAreExact) {
     const std::string expectedReport = expectedPath(dir, "report");
     if (reportInWorkDir) {
         ASSERT_EQ(reportExists, fileExists(expectedReport)) << "report file existence";
-        if (reportExists) EXPECT_EQ(report, readFile(expectedReport)) << "report bytes";
+        if (reportExists) {
+            EXPECT_EQ(report, readFile(expectedReport)) << "report bytes";
+        }
     }
     const std::string expectedDiagnostic = expectedPath(dir, "diagnostic");
     EXPECT_EQ(outcome.diagnostics, fileExists(expectedDiagnostic) ? readFile(expectedDiagnostic) : "")
