@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "dialogue/failure.hpp"
 #include "dialogue/value_conversion.hpp"

@@ -26,5 +26,6 @@ using AnswerTarget = std::variant<std::int32_t*, Real*>;
 // Reads one free-form answer into one to three targets, starting at the next
 // line of `input`. A target that gets an empty value, or none before a slash,
 // keeps its value. Throws RunFailure: badValue for a value not of the free
-// form, endOfInput when input ends before the answer is complete.
+// form, endOfInput when input ends before the answer is complete. An empty
+// list is complete at once and reads no line.
 void READANSWER(LineSource& input, std::span<const AnswerTarget> targets);

@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(Separators, AnswerReader, testing::Values(
     reads("CommaAmongTabsAndBlanks", {"10 \t,\t 12\t \t0.5"}, "RRR", {10, 12, 0.5}, 1),
     reads("LeadingBlanksAndTabs", {" \t  10 12 0.5"}, "RRR", {10, 12, 0.5}, 1),
     reads("TrailingComma", {"10,12,0.5,"}, "RRR", {10, 12, 0.5}, 1),
-    reads("OneInteger", {"  2  "}, "I", {2}, 1)
+    reads("OneInteger", {"  2  "}, "I", {2}, 1),
+    reads("NoTargetsReadNoLine", {"10"}, "", {}, 0)
 ), caseName);
 
 // ---------------------------------------------------------------------------
