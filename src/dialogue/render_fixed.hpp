@@ -23,6 +23,14 @@
 // infinity. x87 build, a blank, '-' for a negative infinity and the full word
 // are left-justified. A field too narrow for its text is asterisks.
 //
-// Cost: one 64-bit multiply and shift, one division by 10^d, one step per
-// digit written; no heap, no locale, no printf. Pure: no streams.
+// Cost: one 64-bit multiply and shift, a multiplication by the reciprocal
+// of 10^d to split at the point, one step per two digits written; no
+// division instruction, no heap, no locale, no printf. Pure: no streams.
 char* RENDERFIXED(char* field, Real value, int width, int decimals);
+
+// The same field, character for character, with its shape fixed at compile
+// time, for the layouts' number items: the blank fill is then a few stores.
+// Instantiated for the shapes the layouts use (7.2, 7.3, 7.4, 8.1, 9.3, 9.4,
+// 10.4); another shape fails to link.
+template <int Width, int Decimals>
+char* RENDERFIXED(char* field, Real value);
