@@ -1,6 +1,8 @@
 #include "dialogue/layouts.hpp"
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "dialogue/render_fixed.hpp"
 
@@ -49,48 +51,81 @@ constexpr Item kAnalysisHeading[] = {
 constexpr Item kAnalysisRow[] = {B(2), N(10, 4), B(2), N(7, 2), B(2), N(8, 1), B(2), N(8, 1), B(2), N(8, 1),
                                  B(2), N(8, 1)};
 
-constexpr std::span<const Item> kLayouts[] = {
-    kOpeningTitle, kFileNamePrompt, kUnitPrompt, kFrequencyGainPrompt, kBannerNameLine,
-    kBannerCreditLine, kPhaseDeviationPrompt, kDesignHeading, kDesignColumnHeading, kDesignRow,
-    kHornSizePrompt, kFrequencyRangePrompt, kAnalysisHeading, kAnalysisRow,
+template <std::size_t N>
+constexpr bool staysOnLineOnlyAtEnd(const Item (&items)[N]) {
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        if (items[i].kind == Item::stayOnLine) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// Each layout's items are constants, so its renderer is generated from them
+// at compile time: every text, blank run and field shape is a constant, and
+// rendering a row is its stores and its digit arithmetic, with no walk over
+// the items.
+struct LayoutRenderer {
+    using Render = void (*)(std::span<const Real>, std::string_view, RenderedLayout&);
+
+    template <const auto& Items>
+    static void render(std::span<const Real> values, std::string_view label, RenderedLayout& out) {
+        constexpr std::size_t kCount = std::size(Items);
+        static_assert(staysOnLineOnlyAtEnd(Items), "only the last item of a prompt stays on its line");
+        Cursor cursor{out, out.text_, 0};
+        out.count_ = 0;
+        out.start_[0] = 0;
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            (put<Items, I>(cursor, values, label), ...);
+        }(std::make_index_sequence<kCount>{});
+        out.staysOnLine_ = Items[kCount - 1].kind == Item::stayOnLine;
+        if (!out.staysOnLine_) cursor.closeRecord();  // the end of a layout ends the record in progress
+    }
+
+private:
+    struct Cursor {
+        RenderedLayout& out;
+        char* end;
+        std::size_t nextValue;
+        void closeRecord() { out.start_[++out.count_] = std::uint16_t(end - out.text_); }
+    };
+
+    template <const auto& Items, std::size_t I>
+    static void put(Cursor& cursor, std::span<const Real> values, std::string_view label) {
+        constexpr const Item& item = Items[I];
+        if constexpr (item.kind == Item::text) {
+            std::memcpy(cursor.end, item.literal.data(), item.literal.size());
+            cursor.end += item.literal.size();
+        } else if constexpr (item.kind == Item::blanks) {
+            std::memset(cursor.end, ' ', item.width);
+            cursor.end += item.width;
+        } else if constexpr (item.kind == Item::number) {
+            cursor.end = RENDERFIXED<item.width, item.decimals>(cursor.end, values[cursor.nextValue++]);
+        } else if constexpr (item.kind == Item::label) {
+            std::memcpy(cursor.end, label.data(), label.size());
+            cursor.end += label.size();
+        } else {  // recordEnd, or stayOnLine, which ends the prompt's record
+            cursor.closeRecord();
+        }
+    }
 };
+
+namespace {
+
+// In the order of Layout.
+constexpr LayoutRenderer::Render kRenderers[] = {
+    LayoutRenderer::render<kOpeningTitle>,        LayoutRenderer::render<kFileNamePrompt>,
+    LayoutRenderer::render<kUnitPrompt>,          LayoutRenderer::render<kFrequencyGainPrompt>,
+    LayoutRenderer::render<kBannerNameLine>,      LayoutRenderer::render<kBannerCreditLine>,
+    LayoutRenderer::render<kPhaseDeviationPrompt>, LayoutRenderer::render<kDesignHeading>,
+    LayoutRenderer::render<kDesignColumnHeading>, LayoutRenderer::render<kDesignRow>,
+    LayoutRenderer::render<kHornSizePrompt>,      LayoutRenderer::render<kFrequencyRangePrompt>,
+    LayoutRenderer::render<kAnalysisHeading>,     LayoutRenderer::render<kAnalysisRow>,
+};
+static_assert(std::size(kRenderers) == std::size_t(Layout::analysisRow) + 1);
 
 }  // namespace
 
 void renderLayout(Layout layout, std::span<const Real> values, std::string_view label, RenderedLayout& out) {
-    char* const base = out.text_;
-    char* end = base;
-    std::size_t nextValue = 0;
-    out.count_ = 0;
-    out.staysOnLine_ = false;
-    out.start_[0] = 0;
-    auto closeRecord = [&] { out.start_[++out.count_] = std::uint16_t(end - base); };
-
-    for (const Item& item : kLayouts[std::size_t(layout)]) {
-        switch (item.kind) {
-        case Item::text:
-            std::memcpy(end, item.literal.data(), item.literal.size());
-            end += item.literal.size();
-            break;
-        case Item::blanks:
-            std::memset(end, ' ', item.width);
-            end += item.width;
-            break;
-        case Item::number:
-            end = RENDERFIXED(end, values[nextValue++], item.width, item.decimals);
-            break;
-        case Item::label:
-            std::memcpy(end, label.data(), label.size());
-            end += label.size();
-            break;
-        case Item::recordEnd:
-            closeRecord();
-            break;
-        case Item::stayOnLine:
-            out.staysOnLine_ = true;
-            closeRecord();
-            return;
-        }
-    }
-    closeRecord();  // the end of a layout ends the record in progress
+    kRenderers[std::size_t(layout)](values, label, out);
 }

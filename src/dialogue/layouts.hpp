@@ -38,7 +38,7 @@ public:
     bool staysOnLine() const { return staysOnLine_; }
 
 private:
-    friend void renderLayout(Layout, std::span<const Real>, std::string_view, RenderedLayout&);
+    friend struct LayoutRenderer;
     char text_[kMaxRecords * kMaxRecordLength];
     std::uint16_t start_[kMaxRecords + 1];
     int count_;
