@@ -20,10 +20,20 @@ void ConsoleOutput::startLine(std::string_view shown, bool endsLine) {
 }
 
 void ConsoleOutput::write(const RenderedLayout& layout) {
+    if (layout.count() == 0) return;
+    if (discipline_ == Discipline::plainLines) {
+        // The layout's lines as they stand, less the line end of a prompt.
+        stopIfInterrupted();
+        std::string_view bytes = layout.lines();
+        if (layout.staysOnLine()) bytes.remove_suffix(RenderedLayout::kLineEnd.size());
+        stream_.append(bytes);
+        lineOpen_ = layout.staysOnLine();
+        return;
+    }
     for (int i = 0; i < layout.count(); ++i) {
         stopIfInterrupted();
         std::string_view text = layout.record(i);
-        if (discipline_ == Discipline::firstCharacterControl && !text.empty()) text.remove_prefix(1);
+        if (!text.empty()) text.remove_prefix(1);  // the control character
         startLine(text, !(layout.staysOnLine() && i == layout.count() - 1));
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // SIGINT, SIGTERM and SIGHUP stop the run cleanly. The handler only records
-// the signal; the streams look at it at every record boundary and while
-// waiting for input, and end the run through the one failure path.
+// the signal; the streams look at it before every layout they write and
+// while waiting for input, and end the run through the one failure path.
 
 #include <signal.h>
 

@@ -87,7 +87,11 @@ private:
         RenderedLayout& out;
         char* end;
         std::size_t nextValue;
-        void closeRecord() { out.start_[++out.count_] = std::uint16_t(end - out.text_); }
+        void closeRecord() {
+            std::memcpy(end, RenderedLayout::kLineEnd.data(), RenderedLayout::kLineEnd.size());
+            end += RenderedLayout::kLineEnd.size();
+            out.start_[++out.count_] = std::uint16_t(end - out.text_);
+        }
     };
 
     template <const auto& Items, std::size_t I>

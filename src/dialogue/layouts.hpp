@@ -26,20 +26,28 @@ enum class Layout : std::uint8_t {
     analysisRow,          // values: frequency, gain, four beamwidths
 };
 
-// The records of one rendered layout, in order. The last one stays on its
-// line (no line end) when the layout is a prompt.
+// The records of one rendered layout, in order, each followed by CR LF, so
+// that a stream of plain lines takes the whole layout in one copy. The last
+// record stays on its line (no line end on a console) when the layout is a
+// prompt.
 class RenderedLayout {
 public:
     static constexpr int kMaxRecords = 8;         // the analysis heading
     static constexpr int kMaxRecordLength = 65;   // the phase-deviation prompt
+    static constexpr std::string_view kLineEnd = "\r\n";
 
     int count() const { return count_; }
-    std::string_view record(int i) const { return {text_ + start_[i], std::size_t(start_[i + 1] - start_[i])}; }
+    // Record i without its line end.
+    std::string_view record(int i) const {
+        return {text_ + start_[i], std::size_t(start_[i + 1] - start_[i]) - kLineEnd.size()};
+    }
+    // Every record with its line end.
+    std::string_view lines() const { return {text_, start_[count_]}; }
     bool staysOnLine() const { return staysOnLine_; }
 
 private:
     friend struct LayoutRenderer;
-    char text_[kMaxRecords * kMaxRecordLength];
+    char text_[kMaxRecords * (kMaxRecordLength + kLineEnd.size())];
     std::uint16_t start_[kMaxRecords + 1];
     int count_;
     bool staysOnLine_;

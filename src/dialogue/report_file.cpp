@@ -42,11 +42,8 @@ void ReportFile::write(const RenderedLayout& layout) {
         if (truncatable_ && ::ftruncate(stream_.fd(), 0) != 0) fail(errno, "cannot write");
         started_ = true;
     }
-    for (int i = 0; i < layout.count(); ++i) {
-        stopIfInterrupted();
-        stream_.append(layout.record(i));
-        stream_.append("\r\n");
-    }
+    stopIfInterrupted();
+    stream_.append(layout.lines());
 }
 
 void ReportFile::cutAfterLastRecord() {
