@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dialogue/answer_reader.hpp"
+#include "minimum_statistic.hpp"
 
 namespace {
 
@@ -41,6 +42,7 @@ void readAnswer(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(readAnswer)->Name("READANSWER/three-values");
+BENCHMARK(readAnswer)->Name("READANSWER/three-values")
+    ->ComputeStatistics("min", minimumOfRepetitions);
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "dialogue/render_fixed.hpp"
 #include "field_values.hpp"
+#include "minimum_statistic.hpp"
 
 namespace {
 
@@ -60,8 +61,10 @@ const bool kRegistered = [] {
         for (const Kind& kind : kKinds) {
             char suffix[32];
             std::snprintf(suffix, sizeof suffix, "/%d.%d/%s", format.width, format.decimals, kind.name);
-            benchmark::RegisterBenchmark((std::string("RENDERFIXED") + suffix).c_str(), renderFixed, format, kind.kind);
-            benchmark::RegisterBenchmark((std::string("snprintf") + suffix).c_str(), snprintfFixed, format, kind.kind);
+            benchmark::RegisterBenchmark((std::string("RENDERFIXED") + suffix).c_str(), renderFixed, format, kind.kind)
+                ->ComputeStatistics("min", minimumOfRepetitions);
+            benchmark::RegisterBenchmark((std::string("snprintf") + suffix).c_str(), snprintfFixed, format, kind.kind)
+                ->ComputeStatistics("min", minimumOfRepetitions);
         }
     }
     return true;
