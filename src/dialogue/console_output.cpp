@@ -2,7 +2,8 @@
 
 #include "dialogue/interrupts.hpp"
 
-static constexpr std::string_view kLineEnd = "\r\n";
+// The line end of every line, the one the rendered records carry.
+static constexpr std::string_view kLineEnd = RenderedLayout::kLineEnd;
 
 ConsoleOutput::ConsoleOutput(int fd, Discipline discipline, bool echoEndsAnswerLine)
     : stream_(fd, Unit::consoleOutput), discipline_(discipline), echoEndsAnswerLine_(echoEndsAnswerLine) {}
@@ -25,7 +26,7 @@ void ConsoleOutput::write(const RenderedLayout& layout) {
         // The layout's lines as they stand, less the line end of a prompt.
         stopIfInterrupted();
         std::string_view bytes = layout.lines();
-        if (layout.staysOnLine()) bytes.remove_suffix(RenderedLayout::kLineEnd.size());
+        if (layout.staysOnLine()) bytes.remove_suffix(kLineEnd.size());
         stream_.append(bytes);
         lineOpen_ = layout.staysOnLine();
         return;

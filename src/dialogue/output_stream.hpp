@@ -32,7 +32,6 @@ public:
 
     int fd() const { return fd_; }
     void setFd(int fd) { fd_ = fd; }
-    Unit unit() const { return unit_; }
 
     // Bytes that reached the operating system, up to and including the last
     // line feed among them: the end of the last complete record out there.
