@@ -84,7 +84,10 @@ namespace {
     constexpr uid_t kNobody = 65534;
     if (request.unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(123);
     if (!request.directory.empty() && ::chdir(request.directory.c_str()) != 0) ::_exit(121);
-    ::execl(request.binary.c_str(), request.binary.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv{const_cast<char*>(request.binary.c_str())};
+    for (const std::string& argument : request.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    ::execv(request.binary.c_str(), argv.data());
     ::_exit(122);
 }
 

@@ -23,6 +23,7 @@ private:
 
 struct Invocation {
     std::string binary = VELMOR_BINARY;
+    std::vector<std::string> arguments;  // after the program name
     std::string input;      // standard input, from a file (see RunningVelmor)
     std::string directory;  // working directory
     enum class Output {
