@@ -62,7 +62,7 @@ std::vector<std::string> directoryEntries(const std::string& path) {
 namespace {
 
 // In the child: standard input from `inputFd`, output as requested, errors
-// to a file; then the binary, or exit 120-122 if that cannot be arranged.
+// to a file; then the binary, or exit 120-124 if that cannot be arranged.
 [[noreturn]] void startChild(const Invocation& request, int inputFd, int pipeWriteEnd, const TempDir& scratch) {
     auto redirect = [](const std::string& path, int flags, int target) {
         const int fd = ::open(path.c_str(), flags, 0600);
@@ -79,8 +79,15 @@ namespace {
     }
     redirect(scratch.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC, 2);
     for (int fd = 3; fd < 64; ++fd) ::close(fd);
-    // The test runner may ignore SIGPIPE; the program must not inherit that.
+    // The test runner may ignore these; the program must not inherit that.
     ::signal(SIGPIPE, SIG_DFL);
+    ::signal(SIGXFSZ, SIG_DFL);
+    if (request.fileSizeLimit > 0) {
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = request.fileSizeLimit;
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(124);
+    }
     constexpr uid_t kNobody = 65534;
     if (request.unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(123);
     if (!request.directory.empty() && ::chdir(request.directory.c_str()) != 0) ::_exit(121);

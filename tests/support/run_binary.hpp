@@ -36,6 +36,9 @@ struct Invocation {
     // Run as an unprivileged user when the test runs as root, for whom
     // permission bits do not hold.
     bool unprivileged = false;
+    // The largest file the program may write, in bytes (RLIMIT_FSIZE, as
+    // `ulimit -f` sets it); 0 leaves the limit as it is.
+    unsigned long fileSizeLimit = 0;
 };
 
 struct Outcome {
