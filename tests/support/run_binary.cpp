@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <ftw.h>
+#include <grp.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -88,13 +89,20 @@ namespace {
         limit.rlim_cur = request.fileSizeLimit;
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(124);
     }
-    constexpr uid_t kNobody = 65534;
-    if (request.unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(123);
+    // Every path is followed while still privileged: the unprivileged user
+    // may not enter the directories above the checkout or the work
+    // directory. The binary is then started from its open descriptor.
+    const int binary = ::open(request.binary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (binary < 0) ::_exit(122);
     if (!request.directory.empty() && ::chdir(request.directory.c_str()) != 0) ::_exit(121);
+    constexpr uid_t kNobody = 65534;
+    if (request.unprivileged && ::geteuid() == 0 &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+        ::_exit(123);
     std::vector<char*> argv{const_cast<char*>(request.binary.c_str())};
     for (const std::string& argument : request.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    ::execv(request.binary.c_str(), argv.data());
+    ::fexecve(binary, argv.data(), environ);
     ::_exit(122);
 }
 
