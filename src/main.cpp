@@ -3,7 +3,8 @@
 // Every failure of the run arrives here as an exception: the report is
 // completed after its last record, the console's open line is ended, one
 // diagnostic goes to standard error, and the process exits with the build's
-// status for the failure.
+// status for the failure. At every end of the run, standard input is left
+// just after the last line the run consumed.
 
 #include <string>
 #include <unistd.h>
@@ -22,12 +23,7 @@ int fail(TextStreams& io, const std::string& diagnostic, unsigned status) {
     return static_cast<int>(status);  // the parent sees the low byte
 }
 
-}  // namespace
-
-int main() {
-    setArithmeticEnvironment();
-    installInterruptHandlers();
-    TextStreams io;
+int run(TextStreams& io) {
     try {
         runDialogue(io);
         return 0;
@@ -36,4 +32,15 @@ int main() {
     } catch (const MathError& error) {
         return fail(io, diagnosticLine(error), exitStatus(error));
     }
+}
+
+}  // namespace
+
+int main() {
+    setArithmeticEnvironment();
+    installInterruptHandlers();
+    TextStreams io;
+    const int status = run(io);
+    io.input.giveBackUnread();
+    return status;
 }

@@ -120,7 +120,16 @@ pid_t spawn(const Invocation& request, int inputFd, const TempDir& scratch) {
     return child;
 }
 
-Outcome collect(pid_t child, const TempDir& scratch) {
+// A file holding `bytes`, opened for reading: the child's standard input.
+// The caller's descriptor shares its offset with the child's.
+int inputFile(const TempDir& scratch, const std::string& bytes) {
+    writeFile(scratch.file("stdin"), bytes);
+    const int fd = ::open(scratch.file("stdin").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw std::runtime_error("cannot open the input file");
+    return fd;
+}
+
+Outcome collect(pid_t child, const TempDir& scratch, int inputFile) {
     int status = 0;
     struct rusage usage = {};
     while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
@@ -131,6 +140,7 @@ Outcome collect(pid_t child, const TempDir& scratch) {
     outcome.peakKiB = usage.ru_maxrss;
     outcome.console = readFile(scratch.file("stdout"));
     outcome.diagnostics = readFile(scratch.file("stderr"));
+    if (inputFile >= 0) outcome.inputOffset = ::lseek(inputFile, 0, SEEK_CUR);
     return outcome;
 }
 
@@ -138,14 +148,18 @@ Outcome collect(pid_t child, const TempDir& scratch) {
 
 Outcome invoke(const Invocation& request) {
     TempDir scratch;
-    writeFile(scratch.file("stdin"), request.input);
-    const int input = ::open(scratch.file("stdin").c_str(), O_RDONLY);
-    const pid_t child = spawn(request, input, scratch);
+    const int input = inputFile(scratch, request.input);
+    const Outcome outcome = collect(spawn(request, input, scratch), scratch, input);
     ::close(input);
-    return collect(child, scratch);
+    return outcome;
 }
 
 RunningVelmor::RunningVelmor(const Invocation& request) {
+    if (!request.input.empty()) {
+        inputFile_ = inputFile(scratch_, request.input);
+        pid_ = spawn(request, inputFile_, scratch_);
+        return;
+    }
     ::signal(SIGPIPE, SIG_IGN);  // typing to a program that has ended
     int inputPipe[2];
     if (::pipe(inputPipe) != 0) throw std::runtime_error("pipe failed");
@@ -156,6 +170,7 @@ RunningVelmor::RunningVelmor(const Invocation& request) {
 
 RunningVelmor::~RunningVelmor() {
     endInput();
+    if (inputFile_ >= 0) ::close(inputFile_);
     if (pid_ > 0) {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
@@ -189,7 +204,7 @@ bool RunningVelmor::waitForConsoleEnding(const std::string& text) {
 
 Outcome RunningVelmor::finish() {
     endInput();
-    const Outcome outcome = collect(pid_, scratch_);
+    const Outcome outcome = collect(pid_, scratch_, inputFile_);
     pid_ = -1;
     return outcome;
 }
