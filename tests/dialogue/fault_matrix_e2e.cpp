@@ -136,9 +136,7 @@ TEST_P(Interrupts, InALongTableLeaveCompleteRecordsOnly) {
     request.output = Invocation::Output::devNull;
     RunningVelmor velmor(request);
     velmor.type("report.txt\n2\n10 20\n0.1 0.1 1\n2 8\n10 12 0.000000001\n");  // two thousand million rows
-    struct stat status = {};
-    for (int i = 0; i < 1000 && (::stat(work.file("report.txt").c_str(), &status) != 0 || status.st_size < 200000); ++i)
-        ::usleep(10 * 1000);
+    waitForFileSize(work.file("report.txt"), 200000);
     velmor.sendSignal(signal);
     const Outcome outcome = velmor.finish();
     EXPECT_EQ(outcome.exitCode, 128 + signal);

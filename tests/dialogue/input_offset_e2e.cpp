@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "support/run_binary.hpp"
 
@@ -61,9 +59,7 @@ TEST(InputOffset, InterruptedInALongTableStandsAfterTheAnswerBeingTabulated) {
     request.directory = work.path();
     request.output = Invocation::Output::devNull;
     RunningVelmor velmor(request);
-    struct stat status = {};
-    for (int i = 0; i < 1000 && (::stat(work.file("report.txt").c_str(), &status) != 0 || status.st_size < 10000); ++i)
-        ::usleep(10 * 1000);
+    ASSERT_TRUE(waitForFileSize(work.file("report.txt"), 10000));
     velmor.sendSignal(SIGTERM);
     const Outcome outcome = velmor.finish();
     EXPECT_EQ(outcome.exitCode, 128 + SIGTERM);

@@ -48,6 +48,15 @@ bool fileExists(const std::string& path) {
     return ::lstat(path.c_str(), &status) == 0;
 }
 
+bool waitForFileSize(const std::string& path, long long bytes) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        struct stat status;
+        if (::stat(path.c_str(), &status) == 0 && status.st_size >= bytes) return true;
+        ::usleep(10 * 1000);
+    }
+    return false;
+}
+
 std::vector<std::string> directoryEntries(const std::string& path) {
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(path.c_str())) {

@@ -80,6 +80,9 @@ private:
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
+// Waits until the file holds at least `bytes` bytes, as a running program
+// writes it; false if it does not within ten seconds.
+bool waitForFileSize(const std::string& path, long long bytes);
 std::vector<std::string> directoryEntries(const std::string& path);
 
 // The build under test, "vector" or "x87".
