@@ -55,7 +55,7 @@ int run(TextStreams& io, const CommandLine& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);  // argc may be 0
     const CommandLine command = readCommandLine(arguments, VELMOR_VERSION);
     if (command.action == CommandLine::Action::usageError) {
         writeToStandardError(command.text);
