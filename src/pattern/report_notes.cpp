@@ -13,10 +13,13 @@ std::vector<std::string> reportNotes(const HornSummary& summary, double lastAngl
     std::vector<std::string> notes;
     const double s = summary.horn.s;
     if (s > kGainTableEnd)
-        notes.push_back("- S is above 0.8, where the gain table ends: the table gain is extrapolated.\n");
+        notes.push_back("- S is above 0.8, where the gain table ends: the table gain is extrapolated\n"
+                        "  from its last three entries.\n");
     if (s > kBeamwidthTableEnd)
         notes.push_back("- S is above 0.72, where the beamwidth tables end: the table beamwidths are\n"
-                        "  extrapolated, and come out too narrow.\n");
+                        "  extrapolated from their last three entries. From S of about 0.74 the\n"
+                        "  E-plane pattern peaks off the axis, and a beamwidth measured down from\n"
+                        "  the axis loses its meaning.\n");
 
     for (int n = 0; n < 4; ++n) {
         // HCWBW's width is NaN exactly where u / ka, rounded, exceeds 1.

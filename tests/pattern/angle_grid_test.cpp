@@ -19,6 +19,8 @@ struct Grid {
     int decimals;
 };
 
+void PrintTo(const Grid& grid, std::ostream* out) { *out << "--step " << grid.step << " --to " << grid.to; }
+
 class AngleGridTest : public testing::TestWithParam<Grid> {};
 
 TEST_P(AngleGridTest, CountsToTheLastAngleNotBeyondTo) {

@@ -57,6 +57,8 @@ struct GoodForm {
     OutputFormat format;
 };
 
+void PrintTo(const GoodForm& form, std::ostream* out) { PrintTo(BadArguments{form.arguments, ""}, out); }
+
 class GoodFormTest : public testing::TestWithParam<GoodForm> {};
 
 TEST_P(GoodFormTest, ReadsAsMeant) {

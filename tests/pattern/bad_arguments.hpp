@@ -4,6 +4,7 @@
 // checks that the real binary writes exactly that line, exit status 2, and
 // nothing on standard output.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,22 @@ struct BadArguments {
     std::vector<std::string> arguments;
     std::string diagnostic;  // without its line end
 };
+
+// A failing case names its command line, its bytes escaped.
+inline void PrintTo(const BadArguments& bad, std::ostream* out) {
+    *out << "velmor-pattern";
+    for (const std::string& argument : bad.arguments) {
+        *out << " [";
+        for (const char c : argument) {
+            if (c >= 0x20 && c < 0x7F) {
+                *out << c;
+            } else {
+                *out << "\\x" << std::hex << (static_cast<unsigned>(c) & 0xFF) << std::dec;
+            }
+        }
+        *out << "]";
+    }
+}
 
 inline const std::string kSeeHelp = "; see velmor-pattern --help";
 

@@ -19,6 +19,8 @@ struct Fixed {
     std::string_view text;
 };
 
+void PrintTo(const Fixed& fixed, std::ostream* out) { *out << fixed.value << " to " << fixed.decimals; }
+
 class FixedTest : public testing::TestWithParam<Fixed> {};
 
 TEST_P(FixedTest, Prints) {
@@ -53,6 +55,8 @@ struct Phase {
     int decimals;
     std::string_view text;
 };
+
+void PrintTo(const Phase& phase, std::ostream* out) { *out << phase.degrees << " to " << phase.decimals; }
 
 class PhaseTest : public testing::TestWithParam<Phase> {};
 

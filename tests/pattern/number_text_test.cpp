@@ -16,6 +16,8 @@ struct Reading {
     double value = 0;  // when error is none
 };
 
+void PrintTo(const Reading& reading, std::ostream* out) { *out << "[" << reading.text << "]"; }
+
 class ReadNumberTest : public testing::TestWithParam<Reading> {};
 
 TEST_P(ReadNumberTest, ReadsWholeOrSaysWhy) {
