@@ -2,7 +2,7 @@
 //
 // Writes gnuplot data files into OUTDIR and prints the figures the page
 // quotes. Each curve is sampled three ways: integrated from the TE11
-// aperture field (tests/horn/aperture_integrator.hpp), read from the tables
+// aperture field (src/aperture/), read from the tables
 // as velmor reads them (window rule and three-point interpolation of the
 // vector build), and, for the gain loss, the cubic fit of the handbooks.
 //
@@ -24,7 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "horn/aperture_integrator.hpp"
+#include "aperture/aperture_field.hpp"
+#include "aperture/level_crossing.hpp"
+#include "aperture/pattern_series.hpp"
 #include "horn/interpolate.hpp"
 #include "horn/tables.hpp"
 
@@ -43,6 +45,16 @@ constexpr double kPointsValidTop = 0.72; // last pattern grid point
 
 // E-plane cuts on both sides of the two shoulders.
 constexpr double kShoulderS[] = {0.30, 0.34, 0.38, 0.56, 0.60, 0.64};
+
+// Every pattern point up to S = 0.8 lies below u = 10.
+constexpr double kUMax = 20;
+
+aperture::ApertureField apertureAt(double s) { return aperture::sampleAperture(s, aperture::radialNodes(kUMax, s)); }
+
+// The integrated counterparts of GAINLOSS and of the pattern tables.
+double integratedGainLoss(double s) { return -10 * std::log10(aperture::apertureEfficiency(apertureAt(s))); }
+
+aperture::PatternSeries seriesAt(double s) { return aperture::PatternSeries(apertureAt(s), kUMax); }
 
 // The cubic fit of the gain loss of a conical TE11 horn quoted in antenna
 // handbooks, in dB.
@@ -87,7 +99,7 @@ void writeGainLoss(const std::string& dir) {
     double worstVelmor = 0;
     for (int k = 0; k * kGainLossStep <= kGainLossTop + 1e-9; ++k) {
         double s = k * kGainLossStep;
-        double integrated = aperture::gainLossDb(aperture::sampleAperture(s));
+        double integrated = integratedGainLoss(s);
         double velmor = velmorGainLoss(s);
         curve << s << ' ' << integrated << ' ' << velmor << ' ' << cubicFit(s) << '\n';
         if (s <= 0.5 + 1e-9) worstFitBelowHalf = std::max(worstFitBelowHalf, std::abs(cubicFit(s) - integrated));
@@ -100,11 +112,11 @@ void writeGainLoss(const std::string& dir) {
     std::printf("cubic fit against the integral, S 0 to 0.5: worst %.3f dB\n", worstFitBelowHalf);
     for (double s : {0.6, 0.7, 0.8}) {
         std::printf("cubic fit against the integral at S = %.1f: %+.2f dB\n", s,
-                    cubicFit(s) - aperture::gainLossDb(aperture::sampleAperture(s)));
+                    cubicFit(s) - integratedGainLoss(s));
     }
     for (double s : {0.9, 1.0}) {
         std::printf("gain loss extrapolated to S = %.1f: velmor %.3f dB, integral %.3f dB\n", s, velmorGainLoss(s),
-                    aperture::gainLossDb(aperture::sampleAperture(s)));
+                    integratedGainLoss(s));
     }
 }
 
@@ -117,7 +129,7 @@ void writeShortestHorn() {
     double bestValue = 0;
     for (int k = 1; k <= 8000; ++k) {
         double s = k * 1e-4;
-        double value = s * efficiency(aperture::gainLossDb(aperture::sampleAperture(s)));
+        double value = s * efficiency(integratedGainLoss(s));
         if (value > bestValue) bestValue = value, bestS = s;
     }
     double bestVelmorS = 0;
@@ -128,10 +140,10 @@ void writeShortestHorn() {
         if (value > bestVelmorValue) bestVelmorValue = value, bestVelmorS = s;
     }
     std::printf("shortest horn, integral: S = %.4f, loss %.3f dB\n", bestS,
-                aperture::gainLossDb(aperture::sampleAperture(bestS)));
+                integratedGainLoss(bestS));
     std::printf("shortest horn, velmor: S = %.4f, loss %.3f dB\n", bestVelmorS, velmorGainLoss(bestVelmorS));
     for (double s : {0.30, 0.50}) {
-        double value = s * efficiency(aperture::gainLossDb(aperture::sampleAperture(s)));
+        double value = s * efficiency(integratedGainLoss(s));
         std::printf("slant length at S = %.2f against the shortest: %+.1f %%\n", s, 100 * (bestValue / value - 1));
     }
 }
@@ -151,11 +163,11 @@ void writePoints(const std::string& dir) {
     double previous[4] = {};
     for (int k = 0; k * kPointsStep <= kPointsTop + 1e-9; ++k) {
         double s = k * kPointsStep;
-        aperture::SampledAperture ap = aperture::sampleAperture(s);
+        const aperture::PatternSeries series = seriesAt(s);
         curve << s;
         double integrated[4];
         for (int i = 0; i < 4; ++i) {
-            integrated[i] = aperture::patternPoint(ap, kPointTables[i].plane, kPointTables[i].level);
+            integrated[i] = aperture::patternPoint(series, kPointTables[i].plane, kPointTables[i].level, kUMax).value_or(NAN);
             curve << ' ' << integrated[i];
         }
         for (int i = 0; i < 4; ++i) {
@@ -197,16 +209,16 @@ void writePoints(const std::string& dir) {
 }
 
 void writeShoulder(const std::string& dir) {
-    std::vector<aperture::SampledAperture> apertures;
-    for (double s : kShoulderS) apertures.push_back(aperture::sampleAperture(s));
+    std::vector<aperture::PatternSeries> apertures;
+    for (double s : kShoulderS) apertures.push_back(seriesAt(s));
     std::ofstream out = openData(dir, "shoulder.dat");
     for (int k = 0; k <= 900; ++k) {
         double u = k * 0.01;
         out << u;
         for (Plane plane : {Plane::E, Plane::H}) {
-            for (const aperture::SampledAperture& ap : apertures) {
-                double axis = std::norm(aperture::pattern(ap, plane, 0));
-                out << ' ' << 10 * std::log10(std::norm(aperture::pattern(ap, plane, u)) / axis);
+            for (const aperture::PatternSeries& series : apertures) {
+                double axis = std::norm(series.at(0).a);
+                out << ' ' << 10 * std::log10(std::norm(aperture::planeIntegral(series.at(u), plane)) / axis);
             }
         }
         out << '\n';

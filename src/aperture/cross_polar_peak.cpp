@@ -19,6 +19,7 @@ static constexpr double kPeakWidth = 1e-9;
 CrossPolarPeak crossPolarPeak(const HornPattern& pattern) {
     auto power = [&](double theta) { return std::norm(pattern.at(theta).cross); };
     const int steps = scanSteps(pattern.ka(), kPeakScanU);
+    // The scan's samples, the last one pi/2 exactly.
     auto angle = [&](int k) { return kQuarterTurn * (static_cast<double>(k) / steps); };
     int best = 0;
     double bestPower = power(0);

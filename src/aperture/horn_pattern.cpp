@@ -11,9 +11,9 @@ HornPattern::HornPattern(double ka, double s) : HornPattern(ka, s, sampleApertur
 HornPattern::HornPattern(double ka, double s, const ApertureField& field)
     : ka_(ka), s_(s), efficiency_(apertureEfficiency(field)), series_(field, ka), onAxis_(series_.at(0).a) {}
 
-// h f / r, written as h f conj(r) / |r|^2 with |r|^2 formed as the real
-// part of f conj(r) is: for f = r the quotient is exactly 1, so the axis has
-// level 0 and phase 0 to the last bit.
+// h f / r as h (f conj r) / |r|^2, with |r|^2 summed in the same order as
+// the real part of f conj r: for f = r the quotient is exactly 1 + 0i, so the
+// axis has level 0 dB and phase 0 to the last bit.
 static std::complex<double> relative(std::complex<double> f, std::complex<double> r, double h) {
     const double norm = r.real() * r.real() + r.imag() * r.imag();
     const double re = f.real() * r.real() + f.imag() * r.imag();

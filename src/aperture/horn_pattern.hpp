@@ -12,8 +12,8 @@
 // on-axis co-polar field. F_E(0) = F_H(0) = A(0), as B(0) = 0. Phases are
 // referred to the centre of the aperture.
 //
-// Accuracy: that of PatternSeries, about 1e-14 of the on-axis field for ka
-// up to 40 and 1e-12 at ka = 1000. Exactly 1 on the axis in both planes, 0
+// Accuracy: that of PatternSeries, 2e-14 of the on-axis field for ka up to
+// 40 and 5e-12 at ka = 1000. Exactly 1 on the axis in both planes, 0
 // cross-polar there, and 0 at theta = pi, where h vanishes.
 //
 // Cost: building, a few thousand Bessel calls for ka up to 40 (tens of

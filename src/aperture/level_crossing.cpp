@@ -8,8 +8,6 @@
 namespace aperture {
 
 static constexpr double kQuarterTurn = std::numbers::pi / 2;
-// 0.01 in u: a lobe of a pattern of exponential type 1 is about pi wide.
-static constexpr double kCrossingScanU = 0.01;
 // 900 steps of 0.1 degree: small horns still get a fine scan in theta.
 static constexpr int kFewestScanSteps = 900;
 
@@ -19,25 +17,14 @@ int scanSteps(double ka, double uStep) {
 }
 
 std::optional<double> firstCrossing(const HornPattern& pattern, Plane plane, double level) {
-    auto reached = [&](double theta) { return std::norm(pattern.copolar(plane, theta)) <= level; };
-    const int steps = scanSteps(pattern.ka(), kCrossingScanU);
-    double above = 0;
-    for (int k = 1; k <= steps; ++k) {
-        // k / steps is exactly 1 at the last step: the scan ends at pi/2.
-        const double theta = kQuarterTurn * (static_cast<double>(k) / steps);
-        if (!reached(theta)) {
-            above = theta;
-            continue;
-        }
-        double below = theta;
-        for (;;) {
-            const double mid = above + (below - above) / 2;
-            if (mid <= above || mid >= below) break;  // adjacent doubles
-            (reached(mid) ? below : above) = mid;
-        }
-        return below;
-    }
-    return std::nullopt;
+    auto power = [&](double theta) { return std::norm(pattern.copolar(plane, theta)); };
+    return firstFall(power, level, kQuarterTurn, scanSteps(pattern.ka(), kCrossingScanU));
+}
+
+std::optional<double> patternPoint(const PatternSeries& series, Plane plane, double level, double uMax) {
+    const double onAxis = std::norm(series.at(0).a);
+    auto power = [&](double u) { return std::norm(planeIntegral(series.at(u), plane)) / onAxis; };
+    return firstFall(power, level, uMax, static_cast<int>(std::ceil(uMax / kCrossingScanU)));
 }
 
 }  // namespace aperture
