@@ -9,19 +9,22 @@
 
 namespace pattern {
 
+// A write failed: errno, for the program's entry to report. Thrown at the
+// first failure, so that a run whose output is lost (a reader that has gone,
+// a full disc) stops at once instead of computing the rest.
+struct OutputFailure {
+    int error;
+};
+
 class BufferedOutput final : public TextSink {
 public:
     explicit BufferedOutput(int fd);
 
-    // After a write has failed, text is dropped: the run's output is lost
-    // either way, and the first error is the one to report.
+    // Throws OutputFailure when the buffer must go out and cannot.
     void put(std::string_view text) override;
 
-    // Writes what the buffer holds; false once any write has failed.
-    bool flush();
-
-    // The errno of the first failed write, or 0.
-    int error() const { return error_; }
+    // Writes out what the buffer holds. Throws OutputFailure.
+    void flush();
 
 private:
     static constexpr std::size_t kCapacity = 64 * 1024;
@@ -31,7 +34,6 @@ private:
     int fd_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
-    int error_ = 0;
 };
 
 }  // namespace pattern

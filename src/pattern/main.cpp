@@ -60,14 +60,18 @@ int run(int argc, const char* const argv[]) {
     const Arguments arguments = parseArguments(argc, argv);
     if (const auto* error = std::get_if<UsageError>(&arguments)) return fail(error->line, kUsageError);
     BufferedOutput out(STDOUT_FILENO);
-    if (std::holds_alternative<ShowHelp>(arguments)) {
-        out.put(helpText());
-    } else if (std::holds_alternative<ShowVersion>(arguments)) {
-        out.put(versionText());
-    } else {
-        writeOutput(std::get<Request>(arguments), out);
+    try {
+        if (std::holds_alternative<ShowHelp>(arguments)) {
+            out.put(helpText());
+        } else if (std::holds_alternative<ShowVersion>(arguments)) {
+            out.put(versionText());
+        } else {
+            writeOutput(std::get<Request>(arguments), out);
+        }
+        out.flush();
+    } catch (const OutputFailure& failure) {
+        return fail("cannot write standard output: ", std::strerror(failure.error), kOutputFailed);
     }
-    if (!out.flush()) return fail("cannot write standard output: ", std::strerror(out.error()), kOutputFailed);
     return kDone;
 }
 

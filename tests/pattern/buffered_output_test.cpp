@@ -1,5 +1,5 @@
-// The one write path: every byte in order across the buffer's edge, and the
-// first error kept.
+// The one write path: every byte in order across the buffer's edge, and a
+// failed write thrown with its errno.
 
 #include "pattern/buffered_output.hpp"
 
@@ -30,23 +30,31 @@ TEST(BufferedOutputTest, EveryByteInOrderWhateverThePieces) {
             out.put(piece);
             expected += piece;
         }
-        EXPECT_TRUE(out.flush());
-        EXPECT_EQ(out.error(), 0);
+        out.flush();
     }
     ::close(fd);
     EXPECT_EQ(readFile(path), expected);
 }
 
-TEST(BufferedOutputTest, AFullDeviceIsReportedAndTheRestDropped) {
+// The errno of the OutputFailure that `write` throws, or 0.
+template <typename Write>
+int failure(Write write) {
+    try {
+        write();
+    } catch (const OutputFailure& failure) {
+        return failure.error;
+    }
+    return 0;
+}
+
+TEST(BufferedOutputTest, AFullDeviceFailsWhenTheBufferGoesOut) {
     const int fd = ::open("/dev/full", O_WRONLY);
     ASSERT_GE(fd, 0);
     BufferedOutput out(fd);
-    out.put("pattern\n");
-    EXPECT_FALSE(out.flush());
-    EXPECT_EQ(out.error(), ENOSPC);
-    out.put(std::string(100000, 'x'));
-    EXPECT_FALSE(out.flush());
-    EXPECT_EQ(out.error(), ENOSPC);
+    out.put("pattern\n");  // held in the buffer
+    EXPECT_EQ(failure([&] { out.flush(); }), ENOSPC);
+    // A piece that fills the buffer fails at once, long before the end.
+    EXPECT_EQ(failure([&] { out.put(std::string(100000, 'x')); }), ENOSPC);
     ::close(fd);
 }
 
@@ -57,8 +65,7 @@ TEST(BufferedOutputTest, APipeWithoutAReaderIsEpipe) {
     ::close(ends[0]);
     BufferedOutput out(ends[1]);
     out.put("theta_deg\n");
-    EXPECT_FALSE(out.flush());
-    EXPECT_EQ(out.error(), EPIPE);
+    EXPECT_EQ(failure([&] { out.flush(); }), EPIPE);
     ::close(ends[1]);
     std::signal(SIGPIPE, previous);
 }
