@@ -19,7 +19,8 @@ Arguments parse(const std::vector<std::string>& arguments) {
     return parseArguments(static_cast<int>(argv.size()) - 1, argv.data());
 }
 
-// The request, or a failure naming what came back instead.
+// The request, or a failure naming what came back instead. Its texts view
+// into `arguments`.
 Request request(const std::vector<std::string>& arguments) {
     const Arguments parsed = parse(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) ADD_FAILURE() << error->line;
@@ -38,7 +39,8 @@ TEST_P(BadArgumentsTest, GiveTheirOneLine) {
 INSTANTIATE_TEST_SUITE_P(Table, BadArgumentsTest, testing::ValuesIn(kBadArguments));
 
 TEST(ArgumentsTest, DefaultsAreInchesAReportAndOneDegreeTo90) {
-    const Request r = request({"2", "8", "10"});
+    const std::vector<std::string> arguments = {"2", "8", "10"};
+    const Request r = request(arguments);
     EXPECT_EQ(r.unit, LengthUnit::inch);
     EXPECT_EQ(r.format, OutputFormat::report);
     EXPECT_EQ(r.step.value, 1);
