@@ -85,3 +85,9 @@ bool ConsoleInput::nextLine(std::string_view& line) {
         scanned = pending;  // fill() moved the partial line to the front
     }
 }
+
+void ConsoleInput::giveBackUnread() noexcept {
+    const std::size_t unread = end_ - begin_;
+    if (unread == 0) return;
+    if (::lseek(fd_, -off_t(unread), SEEK_CUR) >= 0) end_ = begin_;
+}

@@ -17,6 +17,13 @@ public:
     // arrives while waiting, and system (errno, unit 5) on a read error.
     bool nextLine(std::string_view& line) override;
 
+    // Input is read in blocks, so the descriptor's offset runs ahead of the
+    // lines used. Where it can seek (a file), this moves it back to just
+    // after the last line consumed and forgets the bytes past it, so that a
+    // script's next command reads on from there. A pipe or a terminal is left
+    // as it is. Never fails: if the offset cannot move, it stays put.
+    void giveBackUnread() noexcept;
+
 private:
     bool fill();  // reads more bytes; false at the end of input
 

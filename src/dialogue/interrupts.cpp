@@ -25,7 +25,7 @@ void installInterruptHandlers() {
     }
     struct sigaction ignore = {};
     ignore.sa_handler = SIG_IGN;
-    sigaction(SIGPIPE, &ignore, nullptr);
+    for (int signal : {SIGPIPE, SIGXFSZ}) sigaction(signal, &ignore, nullptr);
 }
 
 int pendingInterrupt() { return gSignal; }

@@ -6,8 +6,10 @@
 #include <signal.h>
 
 // Installs the handlers (without SA_RESTART, so a blocked read or write
-// returns EINTR) and ignores SIGPIPE, so a vanished reader is reported as a
-// write error instead of killing the process.
+// returns EINTR) and ignores SIGPIPE and SIGXFSZ, so a vanished reader
+// (EPIPE) and a file-size limit (EFBIG) are reported as write errors, with
+// the report cut back to its last whole record, instead of killing the
+// process in the middle of one.
 void installInterruptHandlers();
 
 // The signal that arrived, or 0.

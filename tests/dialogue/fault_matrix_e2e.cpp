@@ -79,6 +79,33 @@ TEST_P(StreamFaults, EndWithTheErrorNumberAndOneDiagnostic) {
 INSTANTIATE_TEST_SUITE_P(Matrix, StreamFaults, testing::ValuesIn(kStreamFaults),
                          [](const testing::TestParamInfo<StreamFault>& info) { return info.param.name; });
 
+TEST(FileSizeLimit, EndsWithError27AndTheReportCutAfterItsLastWholeRecord) {
+    // 61 design rows, about 2.9 KB of report, against `ulimit -f 1`: the
+    // write that crosses 1,024 bytes is cut short there, and the next fails
+    // with EFBIG instead of killing the process with SIGXFSZ.
+    const std::string session = "r.txt\n2\n10 20\n0.1 0.7 0.01\n0 0\n0 0 0\n0 0\n";
+    constexpr unsigned long kLimit = 1024;
+    auto run = [&](TempDir& work, unsigned long limit) {
+        Invocation request;
+        request.input = session;
+        request.directory = work.path();
+        request.output = Invocation::Output::devNull;
+        request.fileSizeLimit = limit;
+        return invoke(request);
+    };
+    TempDir unlimited;
+    ASSERT_EQ(run(unlimited, 0).exitCode, 0);
+    const std::string whole = readFile(unlimited.file("r.txt"));
+    ASSERT_GT(whole.size(), kLimit);
+
+    TempDir work;
+    const Outcome outcome = run(work, kLimit);
+    EXPECT_EQ(outcome.signal, 0);
+    EXPECT_EQ(outcome.exitCode, 27);
+    EXPECT_EQ(outcome.diagnostics, "velmor: error 27 on unit 66 (file \"r.txt\"): cannot write: File too large\n");
+    EXPECT_EQ(readFile(work.file("r.txt")), whole.substr(0, whole.rfind("\r\n", kLimit - 2) + 2));
+}
+
 // ---- interrupts ----------------------------------------------------------
 
 class Interrupts : public testing::TestWithParam<int> {};
@@ -109,9 +136,7 @@ TEST_P(Interrupts, InALongTableLeaveCompleteRecordsOnly) {
     request.output = Invocation::Output::devNull;
     RunningVelmor velmor(request);
     velmor.type("report.txt\n2\n10 20\n0.1 0.1 1\n2 8\n10 12 0.000000001\n");  // two thousand million rows
-    struct stat status = {};
-    for (int i = 0; i < 1000 && (::stat(work.file("report.txt").c_str(), &status) != 0 || status.st_size < 200000); ++i)
-        ::usleep(10 * 1000);
+    waitForFileSize(work.file("report.txt"), 200000);
     velmor.sendSignal(signal);
     const Outcome outcome = velmor.finish();
     EXPECT_EQ(outcome.exitCode, 128 + signal);

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <ftw.h>
+#include <grp.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -47,6 +48,15 @@ bool fileExists(const std::string& path) {
     return ::lstat(path.c_str(), &status) == 0;
 }
 
+bool waitForFileSize(const std::string& path, long long bytes) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        struct stat status;
+        if (::stat(path.c_str(), &status) == 0 && status.st_size >= bytes) return true;
+        ::usleep(10 * 1000);
+    }
+    return false;
+}
+
 std::vector<std::string> directoryEntries(const std::string& path) {
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(path.c_str())) {
@@ -62,7 +72,7 @@ std::vector<std::string> directoryEntries(const std::string& path) {
 namespace {
 
 // In the child: standard input from `inputFd`, output as requested, errors
-// to a file; then the binary, or exit 120-122 if that cannot be arranged.
+// to a file; then the binary, or exit 120-124 if that cannot be arranged.
 [[noreturn]] void startChild(const Invocation& request, int inputFd, int pipeWriteEnd, const TempDir& scratch) {
     auto redirect = [](const std::string& path, int flags, int target) {
         const int fd = ::open(path.c_str(), flags, 0600);
@@ -79,15 +89,29 @@ namespace {
     }
     redirect(scratch.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC, 2);
     for (int fd = 3; fd < 64; ++fd) ::close(fd);
-    // The test runner may ignore SIGPIPE; the program must not inherit that.
+    // The test runner may ignore these; the program must not inherit that.
     ::signal(SIGPIPE, SIG_DFL);
-    constexpr uid_t kNobody = 65534;
-    if (request.unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(123);
+    ::signal(SIGXFSZ, SIG_DFL);
+    if (request.fileSizeLimit > 0) {
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = request.fileSizeLimit;
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(124);
+    }
+    // Every path is followed while still privileged: the unprivileged user
+    // may not enter the directories above the checkout or the work
+    // directory. The binary is then started from its open descriptor.
+    const int binary = ::open(request.binary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (binary < 0) ::_exit(122);
     if (!request.directory.empty() && ::chdir(request.directory.c_str()) != 0) ::_exit(121);
+    constexpr uid_t kNobody = 65534;
+    if (request.unprivileged && ::geteuid() == 0 &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+        ::_exit(123);
     std::vector<char*> argv{const_cast<char*>(request.binary.c_str())};
     for (const std::string& argument : request.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    ::execv(request.binary.c_str(), argv.data());
+    ::fexecve(binary, argv.data(), environ);
     ::_exit(122);
 }
 
@@ -106,7 +130,16 @@ pid_t spawn(const Invocation& request, int inputFd, const TempDir& scratch) {
     return child;
 }
 
-Outcome collect(pid_t child, const TempDir& scratch) {
+// A file holding `bytes`, opened for reading: the child's standard input.
+// The caller's descriptor shares its offset with the child's.
+int inputFile(const TempDir& scratch, const std::string& bytes) {
+    writeFile(scratch.file("stdin"), bytes);
+    const int fd = ::open(scratch.file("stdin").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw std::runtime_error("cannot open the input file");
+    return fd;
+}
+
+Outcome collect(pid_t child, const TempDir& scratch, int inputFile) {
     int status = 0;
     struct rusage usage = {};
     while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
@@ -117,6 +150,7 @@ Outcome collect(pid_t child, const TempDir& scratch) {
     outcome.peakKiB = usage.ru_maxrss;
     outcome.console = readFile(scratch.file("stdout"));
     outcome.diagnostics = readFile(scratch.file("stderr"));
+    if (inputFile >= 0) outcome.inputOffset = ::lseek(inputFile, 0, SEEK_CUR);
     return outcome;
 }
 
@@ -124,14 +158,18 @@ Outcome collect(pid_t child, const TempDir& scratch) {
 
 Outcome invoke(const Invocation& request) {
     TempDir scratch;
-    writeFile(scratch.file("stdin"), request.input);
-    const int input = ::open(scratch.file("stdin").c_str(), O_RDONLY);
-    const pid_t child = spawn(request, input, scratch);
+    const int input = inputFile(scratch, request.input);
+    const Outcome outcome = collect(spawn(request, input, scratch), scratch, input);
     ::close(input);
-    return collect(child, scratch);
+    return outcome;
 }
 
 RunningVelmor::RunningVelmor(const Invocation& request) {
+    if (!request.input.empty()) {
+        inputFile_ = inputFile(scratch_, request.input);
+        pid_ = spawn(request, inputFile_, scratch_);
+        return;
+    }
     ::signal(SIGPIPE, SIG_IGN);  // typing to a program that has ended
     int inputPipe[2];
     if (::pipe(inputPipe) != 0) throw std::runtime_error("pipe failed");
@@ -142,6 +180,7 @@ RunningVelmor::RunningVelmor(const Invocation& request) {
 
 RunningVelmor::~RunningVelmor() {
     endInput();
+    if (inputFile_ >= 0) ::close(inputFile_);
     if (pid_ > 0) {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
@@ -175,7 +214,7 @@ bool RunningVelmor::waitForConsoleEnding(const std::string& text) {
 
 Outcome RunningVelmor::finish() {
     endInput();
-    const Outcome outcome = collect(pid_, scratch_);
+    const Outcome outcome = collect(pid_, scratch_, inputFile_);
     pid_ = -1;
     return outcome;
 }
