@@ -4,8 +4,8 @@
 // The one place that meets the process: the arguments come in, standard
 // output and standard error go out, and the exit status is chosen:
 //   0  the output was written;
-//   1  standard output could not be written (a full disc, a closed pipe),
-//      or the run failed for want of memory;
+//   1  standard output could not be written (a full disc, a closed pipe,
+//      a file-size limit), or the run failed for want of memory;
 //   2  a usage error: one line on standard error, nothing on standard output.
 
 #include <csignal>
@@ -78,8 +78,10 @@ int run(int argc, const char* const argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // A closed pipe is reported as EPIPE from the write, not by a signal.
+    // A closed pipe and a file-size limit are reported from the write, as
+    // EPIPE and EFBIG, instead of killing the process without a word.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         return run(argc, argv);
     } catch (const std::exception& error) {  // std::bad_alloc, from the physics' tables or the text

@@ -52,6 +52,17 @@ INSTANTIATE_TEST_SUITE_P(Table, UnwritableOutputTest,
                                          UnwritableOutput{Invocation::Output::brokenPipe, "Broken pipe"},
                                          UnwritableOutput{Invocation::Output::closed, "Bad file descriptor"}));
 
+TEST(ProgramTest, AFileSizeLimitIsAWriteErrorNotASignal) {
+    Invocation request;
+    request.binary = VELMOR_PATTERN_BINARY;
+    request.arguments = {"--csv", "2", "8", "10"};  // some 4 KiB
+    request.fileSizeLimit = 1024;
+    const Outcome outcome = invoke(request);
+    EXPECT_EQ(outcome.signal, 0);
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.diagnostics, "velmor-pattern: cannot write standard output: File too large\n");
+}
+
 TEST(ProgramTest, UsageErrorsWriteNothingEvenWhereOutputWouldFail) {
     const Outcome outcome = runPattern({"2", "8"}, Invocation::Output::devFull);
     EXPECT_EQ(outcome.exitCode, 2);
