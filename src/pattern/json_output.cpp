@@ -3,7 +3,6 @@
 #include <cmath>
 #include <optional>
 #include <string>
-#include <type_traits>
 
 #include "pattern/beamwidths.hpp"
 #include "pattern/decimal_text.hpp"
@@ -30,19 +29,13 @@ void appendNumber(std::string& out, const std::optional<double>& value) {
     }
 }
 
-// A key and its value, as one line of the object; the last has no comma.
-template <typename Value>
-void member(std::string& out, std::string_view key, const Value& value, bool last = false) {
+// A key and its value's text, as one line of the object; the last has no
+// comma.
+void member(std::string& out, std::string_view key, std::string_view value, bool last = false) {
     out += "  \"";
     out += key;
     out += "\": ";
-    if constexpr (std::is_same_v<Value, std::string_view>) {
-        out += '"';
-        out += value;
-        out += '"';
-    } else {
-        out += value;
-    }
+    out += value;
     out += last ? "\n" : ",\n";
 }
 
@@ -85,7 +78,9 @@ void writeJson(const HornSummary& summary, TextSink& out) {
     const HornQuantities& horn = summary.horn;
     const IntegratedValues& integrated = summary.integrated;
     std::string text = "{\n";
-    member(text, "unit", unitName(summary.unit));
+    std::string unit = "\"";
+    unit += unitName(summary.unit);
+    member(text, "unit", unit += '"');
     member(text, "radius", number(horn.radius));
     member(text, "slant", number(horn.slant));
     member(text, "frequency_ghz", number(horn.frequencyGHz));
