@@ -22,6 +22,13 @@ constexpr int kTableLevelDecimals = 2;
 constexpr int kTablePhaseDecimals = 1;
 constexpr std::string_view kMissing = "-";
 
+// The fields of velmor's analysis row: its digits are the table model's.
+struct VelmorField {
+    int width, decimals;
+};
+constexpr VelmorField kGainField{7, 2};
+constexpr VelmorField kBeamwidthField{8, 1};
+
 void rightJustified(std::string& out, std::string_view text, int width) {
     if (static_cast<int>(text.size()) < width) out.append(width - text.size(), ' ');
     out += text;
@@ -38,9 +45,9 @@ std::string fixed(const std::optional<double>& value, int decimals) {
 }
 
 // velmor's field for a table value, without its leading blanks.
-std::string velmorField(Real value, int width, int decimals) {
+std::string velmorField(Real value, VelmorField shape) {
     char field[20];
-    const std::string_view text(field, RENDERFIXED(field, value, width, decimals));
+    const std::string_view text(field, RENDERFIXED(field, value, shape.width, shape.decimals));
     return std::string(text.substr(text.find_first_not_of(' ')));
 }
 
@@ -85,12 +92,12 @@ void comparisonSection(std::string& out, const HornSummary& summary) {
     rightJustified(out, "integrated", kValueWidth);
     out += '\n';
     label(out, "gain, directivity (dB)");
-    rightJustified(out, velmorField(summary.table.gain, 7, 2), kValueWidth);
+    rightJustified(out, velmorField(summary.table.gain, kGainField), kValueWidth);
     rightJustified(out, fixed(summary.integrated.directivityDb, 3), kValueWidth);
     out += '\n';
     for (int n = 0; n < 4; ++n) {
         label(out, std::string(kBeamwidths[n].name) + " beamwidth (deg)");
-        rightJustified(out, velmorField(summary.table.beamwidth[n], 8, 1), kValueWidth);
+        rightJustified(out, velmorField(summary.table.beamwidth[n], kBeamwidthField), kValueWidth);
         rightJustified(out, fixed(summary.integrated.beamwidthDeg[n], 2), kValueWidth);
         out += '\n';
     }
