@@ -105,8 +105,10 @@ void comparisonSection(std::string& out, const HornSummary& summary) {
 }
 
 void phaseCentreSection(std::string& out, const HornSummary& summary) {
-    out += "Phase centre, behind the aperture";
-    rightJustified(out, "d (" + std::string(unitName(summary.unit)) + ")", kLabelWidth + kValueWidth - 33);
+    constexpr std::string_view kTitle = "Phase centre, behind the aperture";
+    out += kTitle;
+    rightJustified(out, "d (" + std::string(unitName(summary.unit)) + ")",
+                   kLabelWidth + kValueWidth - static_cast<int>(kTitle.size()));
     rightJustified(out, "d/lambda", kValueWidth);
     out += "   fitted over\n";
     const char* planes[2] = {"E plane", "H plane"};
