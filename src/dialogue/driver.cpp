@@ -4,15 +4,12 @@
 #include <string_view>
 
 #include "dialogue/table_rows.hpp"
+#include "dialogue/units.hpp"
 #include "horn/beamwidth.hpp"
 #include "horn/dimensions.hpp"
 #include "horn/gain.hpp"
 
 namespace {
-
-// Indexed by unit code; code 0 ends the run before either is used.
-constexpr std::string_view UNITLBL[] = {"", " cm ", " in."};
-constexpr Real UNITFAC[] = {0, 2.54f, 1.0f};  // display units per inch
 
 // The dialogue variables: zero at the start, kept for the whole run, never
 // reset when a loop is left or entered again.

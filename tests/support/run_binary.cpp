@@ -117,15 +117,16 @@ namespace {
 
 pid_t spawn(const Invocation& request, int inputFd, const TempDir& scratch) {
     int outputPipe[2] = {-1, -1};
-    if (request.output == Invocation::Output::brokenPipe && ::pipe(outputPipe) != 0)
-        throw std::runtime_error("pipe failed");
+    if (request.output == Invocation::Output::brokenPipe) {
+        if (::pipe(outputPipe) != 0) throw std::runtime_error("pipe failed");
+        // The reader is gone before the child exists, so that its first write
+        // fails however soon it comes.
+        ::close(outputPipe[0]);
+    }
     const pid_t child = ::fork();
     if (child < 0) throw std::runtime_error("fork failed");
     if (child == 0) startChild(request, inputFd, outputPipe[1], scratch);
-    if (outputPipe[0] >= 0) {  // the reader is gone before the first write
-        ::close(outputPipe[0]);
-        ::close(outputPipe[1]);
-    }
+    if (outputPipe[1] >= 0) ::close(outputPipe[1]);
     return child;
 }
 
