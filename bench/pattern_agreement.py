@@ -43,7 +43,10 @@ def read_table(path):
 
 
 def phase_difference(a, b):
-    """|a - b| in degrees, taken round the circle."""
+    """|a - b| in degrees, taken round the circle; 0 where neither field has
+    a phase (nan), and inf where only one has."""
+    if math.isnan(a) or math.isnan(b):
+        return 0.0 if math.isnan(a) and math.isnan(b) else math.inf
     return abs((a - b + 180) % 360 - 180)
 
 
