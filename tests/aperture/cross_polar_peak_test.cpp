@@ -28,19 +28,10 @@ TEST(CrossPolarPeak, InPhasePeakMatchesTheClosedForm) {
                 bestTheta = theta;
             }
         }
-        // Ternary search between the best sample's neighbours.
-        double lo = bestTheta - slow::kPi / 2 / steps, hi = bestTheta + slow::kPi / 2 / steps;
-        for (int i = 0; i < 100; ++i) {
-            const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
-            if (power(m1) < power(m2)) {
-                lo = m1;
-            } else {
-                hi = m2;
-            }
-        }
+        const double theta = slow::ternaryMaximum(power, bestTheta - slow::kPi / 2 / steps, bestTheta + slow::kPi / 2 / steps);
         const aperture::CrossPolarPeak peak = aperture::crossPolarPeak(aperture::HornPattern(ka, 0));
-        EXPECT_NEAR(peak.power / power(lo), 1, 1e-12) << "ka " << ka;
-        EXPECT_NEAR(peak.theta, lo, 1e-7) << "ka " << ka;
+        EXPECT_NEAR(peak.power / power(theta), 1, 1e-12) << "ka " << ka;
+        EXPECT_NEAR(peak.theta, theta, 1e-7) << "ka " << ka;
     }
 }
 

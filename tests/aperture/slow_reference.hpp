@@ -163,6 +163,21 @@ struct Peak {
     double power, theta;
 };
 
+// The maximum of a function unimodal on [lo, hi], by ternary search to
+// rounding: where power(m1) < power(m2) the peak cannot lie left of m1.
+template <class Power>
+double ternaryMaximum(const Power& power, double lo, double hi) {
+    for (int i = 0; i < 100; ++i) {
+        const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+        if (power(m1) < power(m2)) {
+            lo = m1;
+        } else {
+            hi = m2;
+        }
+    }
+    return (lo + hi) / 2;
+}
+
 inline Peak crossPolarPeak(const Horn& horn) {
     auto power = [&](double theta) { return std::norm(fields(horn, theta).cross); };
     const int steps = scanSteps(horn, 0.05);
@@ -175,16 +190,8 @@ inline Peak crossPolarPeak(const Horn& horn) {
             best = k;
         }
     }
-    double lo = kPi / 2 * std::max(best - 1, 0) / steps, hi = kPi / 2 * std::min(best + 1, steps) / steps;
-    for (int i = 0; i < 100; ++i) {
-        const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
-        if (power(m1) < power(m2)) {
-            lo = m1;
-        } else {
-            hi = m2;
-        }
-    }
-    const double theta = (lo + hi) / 2;
+    const double theta =
+        ternaryMaximum(power, kPi / 2 * std::max(best - 1, 0) / steps, kPi / 2 * std::min(best + 1, steps) / steps);
     return power(theta) > bestPower ? Peak{power(theta), theta} : Peak{bestPower, kPi / 2 * best / steps};
 }
 
