@@ -1,22 +1,32 @@
 #include "aperture/phase_centre.hpp"
 
 #include <cmath>
-#include <complex>
 #include <numbers>
 #include <vector>
 
 namespace aperture {
 
 std::optional<double> phaseCentreWavelengths(const HornPattern& pattern, Plane plane, double edge) {
-    constexpr double kTwoPi = 2 * std::numbers::pi;
     const double step = kPhaseFitStep * std::numbers::pi / 180;
-    std::vector<double> x, psi;
+    std::vector<double> theta;
+    std::vector<std::complex<double>> field;
     for (int k = 0;; ++k) {
-        const double theta = k * step;
-        if (theta > edge) break;
-        double phase = std::arg(pattern.copolar(plane, theta));
+        const double t = k * step;
+        if (t > edge) break;
+        theta.push_back(t);
+        field.push_back(pattern.copolar(plane, t));
+    }
+    return phaseCentreOfSamples(theta, field);
+}
+
+std::optional<double> phaseCentreOfSamples(std::span<const double> theta,
+                                           std::span<const std::complex<double>> field) {
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    std::vector<double> x, psi;
+    for (std::size_t i = 0; i < theta.size(); ++i) {
+        double phase = std::arg(field[i]);
         if (!psi.empty()) phase += kTwoPi * std::round((psi.back() - phase) / kTwoPi);
-        const double half = std::sin(theta / 2);
+        const double half = std::sin(theta[i] / 2);
         x.push_back(2 * half * half);
         psi.push_back(phase);
     }

@@ -2,7 +2,9 @@
 // The phase centre of a principal plane: the point on the axis from which
 // the pattern's phase looks most nearly spherical over the main beam.
 
+#include <complex>
 #include <optional>
+#include <span>
 
 #include "aperture/horn_pattern.hpp"
 
@@ -27,5 +29,12 @@ inline constexpr double kPhaseFitStep = 0.1;  // degrees
 // 10 dB beam, where the field has no null. Accuracy: that of the pattern's
 // phase, divided by the spread of x. Cost: one pattern point per grid point.
 std::optional<double> phaseCentreWavelengths(const HornPattern& pattern, Plane plane, double edge);
+
+// The same fit on any samples of a co-polar field: field[i] at theta[i]
+// radians from the axis, theta increasing, every sample used. It serves a
+// measured or simulated pattern as it serves the model's grid. Nothing when
+// fewer than two samples; theta and field the same length.
+std::optional<double> phaseCentreOfSamples(std::span<const double> theta,
+                                           std::span<const std::complex<double>> field);
 
 }  // namespace aperture
