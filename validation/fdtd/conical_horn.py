@@ -36,7 +36,7 @@ that sees the python3-openems package:
         /usr/bin/python3 validation/fdtd/conical_horn.py --cell $cell \
             validation/fdtd/results/cell-${cell}mm
     done
-On two cores the three runs take about 3, 6 and 25 minutes; the 0.75 mm
+On two cores the three runs take about 3, 6 and 20 minutes; the 0.75 mm
 run is the one the suite compares with the aperture model, the 0.5 mm run
 its convergence check. validation/fdtd/figures then redraws the pictures
 of docs/validation.md. The run in results/cell-1.0mm-energy-1e-6, with
