@@ -176,9 +176,9 @@ Quantities quantitiesOf(const FullWaveRun& run) {
 
 Quantities quantitiesOf(const aperture::HornPattern& model) {
     auto plane = [&](Plane p) {
-        const double edge10 = *aperture::firstCrossing(model, p, aperture::kTenthPower);
+        const double edge10 = aperture::firstCrossing(model, p, aperture::kTenthPower).value();
         return PlaneQuantities{fullWidthDegrees(aperture::firstCrossing(model, p, aperture::kHalfPower)),
-                               fullWidthDegrees(edge10), *aperture::phaseCentreWavelengths(model, p, edge10)};
+                               fullWidthDegrees(edge10), aperture::phaseCentreWavelengths(model, p, edge10).value()};
     };
     return {plane(Plane::E), plane(Plane::H), model.directivityDb(),
             10 * std::log10(aperture::crossPolarPeak(model).power)};
@@ -253,7 +253,7 @@ std::vector<Check> compareQuantities(const Quantities& one, const Quantities& ot
 std::vector<Check> compareWithModel(const FullWaveRun& run, const aperture::HornPattern& model) {
     std::vector<Check> checks;
     for (Plane p : {Plane::E, Plane::H}) {
-        const double edge = *aperture::firstCrossing(model, p, aperture::kTenthPower);
+        const double edge = aperture::firstCrossing(model, p, aperture::kTenthPower).value();
         const double worst = mainBeamLevelDifference(run.copolar(p), edge, [&](std::size_t, double theta) {
             return 10 * std::log10(std::norm(model.copolar(p, theta)));
         });
