@@ -118,11 +118,15 @@ const FullWaveRun& finerRun() {
 
 // ---- quantities of a sampled cut -------------------------------------------
 
+// The forward hemisphere's last sample: 90 degrees read from the file and
+// turned into radians may land a rounding above pi/2.
+constexpr double kForwardEnd = kPi / 2 + 1e-12;
+
 // The first angle at which the level falls to -levelDb, linear in dB
 // between the two samples that bracket it (radians); nothing if it never
 // does before 90 degrees.
 std::optional<double> sampledEdge(const Cut& cut, double levelDb) {
-    for (std::size_t i = 1; i < cut.theta.size() && cut.theta[i] <= kPi / 2 + 1e-12; ++i) {
+    for (std::size_t i = 1; i < cut.theta.size() && cut.theta[i] <= kForwardEnd; ++i) {
         if (cut.levelDb[i] > -levelDb) continue;
         const double fraction = (-levelDb - cut.levelDb[i - 1]) / (cut.levelDb[i] - cut.levelDb[i - 1]);
         return cut.theta[i - 1] + fraction * (cut.theta[i] - cut.theta[i - 1]);
@@ -142,7 +146,7 @@ std::optional<double> sampledPhaseCentre(const Cut& cut) {
 
 double peakLevelDb(const Cut& cut) {
     double peak = -INFINITY;
-    for (std::size_t i = 0; i < cut.theta.size() && cut.theta[i] <= kPi / 2 + 1e-12; ++i)
+    for (std::size_t i = 0; i < cut.theta.size() && cut.theta[i] <= kForwardEnd; ++i)
         peak = std::max(peak, cut.levelDb[i]);
     return peak;
 }
